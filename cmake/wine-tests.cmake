@@ -33,3 +33,7 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Windows test programs link this instead of gtest_main (see tests/wine/TestMain.cpp).
+add_library(wine_gtest_main STATIC ${CMAKE_SOURCE_DIR}/tests/wine/TestMain.cpp)
+target_link_libraries(wine_gtest_main PUBLIC gtest)
