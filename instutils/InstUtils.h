@@ -37,11 +37,16 @@ std::string SpecialFolderPath(int csidl);
 std::string TempFolder();
 std::string TempFilePrefix();
 std::string MakeTempFileName();
+// The drive part of a path: "C:" for "C:\x", "\\server\share" for "\\server\share\x",
+// otherwise empty (a relative path).
+std::string DrivePart(const std::string& path);
 uint32_t DriveTypeOf(const std::string& path);
 
 // ---- File and disk operations -------------------------------------------------------------
 void ForceFolders(const std::string& path);
 void WriteStringToFile(const std::string& fileName, const std::string& data);
+// Neither descends into a reparse point (a junction or a symbolic link to a folder): the link
+// itself is removed, what it points to is never touched.
 void DeleteFolderTree(const std::string& folder);
 void DeleteTempFiles();
 double FileWriteDate(const std::string& fileName);

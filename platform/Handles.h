@@ -146,6 +146,23 @@ private:
     UINT_PTR id_ = 0;
 };
 
+// A library loaded with LoadLibrary or LoadLibraryEx, freed at the end.
+class UniqueModule {
+public:
+    UniqueModule() = default;
+    explicit UniqueModule(HMODULE h) : h_(h) {}
+    ~UniqueModule() { reset(); }
+    UniqueModule(const UniqueModule&) = delete;
+    UniqueModule& operator=(const UniqueModule&) = delete;
+
+    HMODULE get() const { return h_; }
+    explicit operator bool() const { return h_ != nullptr; }
+    void reset(HMODULE h = nullptr) { if (h_) ::FreeLibrary(h_); h_ = h; }
+
+private:
+    HMODULE h_ = nullptr;
+};
+
 // Sets the process error mode for a scope and restores the previous one on every way out.
 class ErrorModeScope {
 public:

@@ -12,7 +12,7 @@ NATIVE_PACKAGES=(
   cmake ninja-build g++ clang
   googletest zlib1g-dev libzopfli-dev
   wine wine64 fonts-wine qemu-user-static xvfb xauth imagemagick
-  dpkg-dev ca-certificates
+  dpkg-dev ca-certificates locales
 )
 # wine32-preloader matters: without it the 32-bit loader reserves its address space one probe
 # at a time, which takes over a minute per process under qemu.

@@ -1,0 +1,7 @@
+#include "instutils/InstUtils.h"
+
+namespace instutils {
+
+const char* const SetupTitle = "Larkspur Latin Spellchecker - Setup";
+
+} // namespace instutils
