@@ -27,8 +27,9 @@ enum class ArchiveError {
 
 const char* ArchiveErrorText(ArchiveError error);
 
-// Walks an archive. Never reads outside [data, data + size). On an error, `entries` holds the
-// whole entries before the bad one and the error says what was wrong.
+// Walks an archive. Never reads outside [data, data + size); `data` may be null when `size` is 0.
+// `entries` is replaced by the entries found. On an error it holds the whole entries before the
+// bad one and the error says what was wrong.
 ArchiveError ReadArchive(const unsigned char* data, size_t size, std::vector<ArchiveEntry>& entries);
 
 // Appends one entry to an archive under construction. The name must be at most 255 bytes
@@ -39,9 +40,14 @@ void AppendEntry(std::vector<unsigned char>& archive, const std::string& name, d
 // ---- Date-times at DOS resolution ---------------------------------------------------------
 struct LocalDateTime { int year, month, day, hour, minute, second; };
 
+// A real date of the Gregorian calendar from 1899-12-30 (day 0) to 9999-12-31, and a time of
+// day to the second.
+bool IsValidLocalDateTime(const LocalDateTime& t);
 // The exact stored value: day number + (milliseconds since midnight) / 86,400,000.
+// `t` must be valid.
 double EncodeDateTime(const LocalDateTime& t);
-// Splits a stored value back; false when it does not lie on a whole second.
+// Splits a stored value back; false when it does not lie exactly on a whole second, or lies
+// outside 1899-12-30 .. 9999-12-31 (negative, too large, not a number).
 bool DecodeDateTime(double value, LocalDateTime& t);
 // True when the value is what EncodeDateTime gives for an even second in 1980..2107.
 bool IsDosResolutionTime(double value);
