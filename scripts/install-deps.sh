@@ -17,6 +17,10 @@ NATIVE_PACKAGES=(
 # wine32-preloader matters: without it the 32-bit loader reserves its address space one probe
 # at a time, which takes over a minute per process under qemu.
 I386_PACKAGES=(wine32:i386 wine32-preloader:i386)
+# node and npm fetch and convert the payload's npm inputs; a machine may bring its own build.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  NATIVE_PACKAGES+=(nodejs npm)
+fi
 
 missing=()
 for p in "${NATIVE_PACKAGES[@]}" "${I386_PACKAGES[@]}"; do
