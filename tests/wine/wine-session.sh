@@ -20,6 +20,9 @@ make_template() {
   WINEPREFIX=$t.tmp wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   WINEPREFIX=$t.tmp wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   server_of "$t.tmp" -w
+  # This Wine does not find its own fonts, so dialogs fall back to another face and the title
+  # bar's buttons show letters; a copy in the prefix's font folder fixes both.
+  cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf "$t.tmp/drive_c/windows/Fonts/" 2>/dev/null || true
   mv "$t.tmp" "$t"
 }
 
